@@ -1,0 +1,17 @@
+#pragma once
+
+#include "app/MessageBoxes.h"
+
+class QWidget;
+
+// Message boxes shown with QMessageBox, modal over the window.
+class QtMessageBoxes : public MessageBoxes
+{
+public:
+    explicit QtMessageBoxes(QWidget* parent) : m_parent(parent) {}
+
+    Answer show(const QString& prompt, const QString& title, Buttons buttons, Icon icon) override;
+
+private:
+    QWidget* m_parent;
+};
