@@ -337,6 +337,26 @@ TEST_F(SitesimServer, PublishedEntryIsStoredAsSentAndListed)
     EXPECT_EQ(site.get("/blog/entry")->status, 400);
 }
 
+// A generated page runs to hundreds of kilobytes; the entry form posts it as multipart, which
+// the server takes whole.
+TEST_F(SitesimServer, LargeEntryFromTheFormIsPublishedWhole)
+{
+    const std::string cookie = site.session();
+    ASSERT_NE(site.get("/NewEntry.do", cookie)->body.find("enctype=\"multipart/form-data\""),
+              std::string::npos);
+    std::string body;
+    while (body.size() < 600 * 1024)
+        body += "<td width='30' height='30'><a></a></td>";
+    const httplib::MultipartFormDataItems items = {{"Title", "t", "", ""},
+                                                   {"editor", body, "", ""}};
+    const auto published =
+        site.client().Post("/blog/publish", httplib::Headers{{"Cookie", cookie}}, items);
+    ASSERT_TRUE(published);
+    ASSERT_EQ(published->status, 303);
+    const auto entry = site.get(published->get_header_value("Location"));
+    EXPECT_NE(entry->body.find("<div class=\"entry\">" + body + "</div>"), std::string::npos);
+}
+
 TEST_F(SitesimServer, NoOtherAddressLooksLikeAPageTheToolActsOn)
 {
     const std::string cookie = site.session();

@@ -7,7 +7,8 @@ namespace sitesim {
 
 std::string newEntryPage()
 {
-    return pageShell("写日志", "<h1>写日志</h1>\n<form method=\"post\" action=\"/blog/publish\">\n"
+    return pageShell("写日志", "<h1>写日志</h1>\n<form method=\"post\" action=\"/blog/publish\" "
+                               "enctype=\"multipart/form-data\">\n"
                                "<p><label>标题 <input type=\"text\" name=\"Title\" id=\"Title\" "
                                "size=\"60\"></label></p>\n"
                                "<p><textarea name=\"editor\" id=\"editor\" rows=\"20\" "

@@ -35,6 +35,8 @@ void fail(httplib::Response& response, int status, const std::string& message)
 }
 
 // A field of a posted form, whether it came url-encoded or as multipart.
+// The entry form is sent as multipart: httplib caps url-encoded bodies at 8 KiB, far below a
+// generated page.
 std::string formValue(const httplib::Request& request, const std::string& name)
 {
     if (request.has_param(name)) {
