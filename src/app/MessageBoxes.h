@@ -7,9 +7,23 @@
 class MessageBoxes
 {
 public:
-    enum class Buttons { Ok, OkCancel };
-    enum class Icon { None, Question, Information };
-    enum class Answer { Ok, Cancel, Closed };
+    enum class Buttons
+    {
+        Ok,
+        OkCancel
+    };
+    enum class Icon
+    {
+        None,
+        Question,
+        Information
+    };
+    enum class Answer
+    {
+        Ok,
+        Cancel,
+        Closed
+    };
 
     virtual ~MessageBoxes() = default;
 

@@ -8,7 +8,10 @@ class QWidget;
 class QtMessageBoxes : public MessageBoxes
 {
 public:
-    explicit QtMessageBoxes(QWidget* parent) : m_parent(parent) {}
+    explicit QtMessageBoxes(QWidget* parent = nullptr) : m_parent(parent) {}
+
+    // The window the boxes are modal over.
+    void setParentWidget(QWidget* parent) { m_parent = parent; }
 
     Answer show(const QString& prompt, const QString& title, Buttons buttons, Icon icon) override;
 
