@@ -5,7 +5,8 @@
 #include "automation/SiteEndpoints.h"
 #include "automation/TaskWindow.h"
 
-#include <QCoreApplication>
+#include <QEventLoop>
+#include <QTimer>
 
 void PageLoadDispatcher::WebMain_DocumentComplete()
 {
@@ -30,12 +31,17 @@ void PageLoadDispatcher::WebMain_DocumentComplete()
     // "TEMP" and every other address: nothing to do.
 }
 
-// Other handlers (clicks, timers, nested page loads) run while we wait. Blocking until an
-// event arrives keeps the wait from burning a core; the load's end is such an event.
+// Other handlers (clicks, timers, nested page loads) run while we wait. Each round runs a local
+// event loop for a short while: it sleeps until an event arrives, so the wait burns no CPU,
+// and unlike a bare "wait for more events" it also delivers events posted from inside the
+// handler that called us, so the load's end always gets through.
 void PageLoadDispatcher::waitWhileBusy()
 {
-    while (m_window.webMain().Busy())
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    while (m_window.webMain().Busy()) {
+        QEventLoop round;
+        QTimer::singleShot(kBusyRoundMs, &round, &QEventLoop::quit);
+        round.exec();
+    }
 }
 
 // The form is filled and submitted once per login-page load; each load counts, whether or not

@@ -9,6 +9,7 @@ class PageLoadDispatcher
 {
 public:
     static constexpr int kLoginLimit = 10;
+    static constexpr int kBusyRoundMs = 20;
 
     explicit PageLoadDispatcher(TaskWindow& window) : m_window(window) {}
 

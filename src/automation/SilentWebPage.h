@@ -13,13 +13,13 @@ class SilentWebPage final : public QWebEnginePage
 {
     Q_OBJECT
 
-  public:
+public:
     SilentWebPage(QWebEngineProfile* profile, QObject* parent);
 
     void setSilent(bool silent) { m_silent = silent; }
     bool silent() const { return m_silent; }
 
-  protected:
+protected:
     void javaScriptAlert(const QUrl& securityOrigin, const QString& msg) override;
     bool javaScriptConfirm(const QUrl& securityOrigin, const QString& msg) override;
     bool javaScriptPrompt(const QUrl& securityOrigin, const QString& msg,
@@ -27,7 +27,7 @@ class SilentWebPage final : public QWebEnginePage
     QStringList chooseFiles(FileSelectionMode mode, const QStringList& oldFiles,
                             const QStringList& acceptedMimeTypes) override;
 
-  private:
+private:
     void onCertificateError(const QWebEngineCertificateError& error);
     void onAuthenticationRequired(QAuthenticator* authenticator);
 

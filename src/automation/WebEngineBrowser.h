@@ -25,7 +25,7 @@ class WebEngineBrowser final : public Browser
 {
     Q_OBJECT
 
-  public:
+public:
     static constexpr int DefaultScriptTimeoutMs = 5000;
     static constexpr int PendingNavigationGuardMs = 5000;
 
@@ -53,7 +53,7 @@ class WebEngineBrowser final : public Browser
     // How long a document operation waits for the page's answer before it fails.
     void setScriptTimeout(int ms) { m_scriptTimeoutMs = ms; }
 
-  private:
+private:
     // The script's value, or nothing when the page did not answer in time or the script threw.
     std::optional<QVariant> evaluate(const QString& script);
     bool evaluatesToTrue(const QString& script);
