@@ -84,7 +84,7 @@ FormMain::FormMain(Browser* browser, MessageBoxes& messageBoxes, SiteEndpoints s
 {
     setObjectName(QStringLiteral("FormMain"));
     setWindowTitle(QStringLiteral("好友头像拼名字 nameart — 岫园 (内置主页) — 联系: "
-                                  "xiuyuan@nameart.invalid"));
+                                  "xiuyuan@nameart.cn"));
     setWindowIcon(makeAppIcon());
     resize(kClientSize);
 
@@ -147,7 +147,7 @@ void FormMain::createSettingsFrame()
 void FormMain::createAuthorFrame()
 {
     Frame2 = frame(this, "Frame2", QStringLiteral("作者信息:"), twipsRect(9360, 120, 3855, 1095));
-    Label4 = label(Frame2, "Label4", QStringLiteral("作者: 岫园  联系: xiuyuan@nameart.invalid"),
+    Label4 = label(Frame2, "Label4", QStringLiteral("作者: 岫园  联系: xiuyuan@nameart.cn"),
                    twipsRect(240, 240, 3495, 255));
     Label5 = linkLabel(Frame2, "Label5", QStringLiteral("岫园 (内置主页: 使用说明)"),
                        twipsRect(240, 480, 3255, 255), QColor(255, 0, 0));
