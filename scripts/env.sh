@@ -2,7 +2,7 @@
 # Sourced by ./run and ./test.
 export QTWEBENGINE_DISABLE_SANDBOX=1
 export QTWEBENGINE_CHROMIUM_FLAGS="${QTWEBENGINE_CHROMIUM_FLAGS:---disable-gpu --disable-background-networking --disable-component-update --no-first-run}"
-export QT_LOGGING_RULES="${QT_LOGGING_RULES:-qt.webenginecontext.debug=false;js.debug=false}"
+export QT_LOGGING_RULES="${QT_LOGGING_RULES:-qt.webenginecontext=false;js=false}"
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
 fi

@@ -47,7 +47,10 @@ void AutoDemo::start()
     QTimer::singleShot(m_options.timeoutSeconds * 1000, this, [this] {
         fail(QStringLiteral("time limit of %1 s reached").arg(m_options.timeoutSeconds));
     });
-    QTimer::singleShot(0, this, [this] { m_form.CmdAddLogin->click(); });
+    QTimer::singleShot(0, this, [this] {
+        m_clock.start();
+        m_form.CmdAddLogin->click();
+    });
 }
 
 void AutoDemo::onMessage(const QString& prompt)
@@ -56,6 +59,7 @@ void AutoDemo::onMessage(const QString& prompt)
     if (prompt == TaskController::confirmPrompt())
         return;
     if (prompt == QString::fromUtf8(TaskController::kDonePrompt)) {
+        mark(QStringLiteral("blog editor filled, closing message shown"));
         QTimer::singleShot(kSettleMs, this, &AutoDemo::captureEditor);
         return;
     }
@@ -68,6 +72,7 @@ void AutoDemo::noteEntrySize()
     const QFileInfo page(m_form.pageFilePath());
     if (page.exists())
         m_entryBytes = page.size();
+    mark(QStringLiteral("page generated (%1 bytes)").arg(m_entryBytes));
 }
 
 void AutoDemo::captureEditor()
@@ -90,6 +95,7 @@ void AutoDemo::publish()
 
 void AutoDemo::onPageLoaded()
 {
+    mark(QStringLiteral("loaded ") + m_form.WebMain->LocationURL());
     if (m_publishing && !m_done)
         QTimer::singleShot(kSettleMs, this, &AutoDemo::capturePublished);
 }
@@ -116,6 +122,12 @@ QString AutoDemo::saveScreenshot(const QString& fileName)
         return {};
     }
     return path;
+}
+
+void AutoDemo::mark(const QString& what)
+{
+    if (m_clock.isValid() && !m_done)
+        printLine(stdout, QStringLiteral("t=%1 ms  ").arg(m_clock.elapsed(), 6) + what);
 }
 
 void AutoDemo::fail(const QString& reason)

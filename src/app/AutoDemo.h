@@ -2,6 +2,7 @@
 
 #include "app/MessageBoxes.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -51,9 +52,12 @@ private:
     QString saveScreenshot(const QString& fileName);
     void fail(const QString& reason);
     void finish(int exitCode);
+    // A line of the task's timeline, in milliseconds since the start button was pressed.
+    void mark(const QString& what);
 
     FormMain& m_form;
     Options m_options;
+    QElapsedTimer m_clock;
     qint64 m_entryBytes = -1;
     bool m_publishing = false;
     bool m_done = false;

@@ -1,6 +1,6 @@
 #include "BlogPages.h"
 
-#include "HtmlEscape.h"
+#include "generate/HtmlEscape.h"
 #include "SitePages.h"
 
 namespace sitesim {
@@ -19,7 +19,7 @@ std::string newEntryPage()
 
 std::string entryPage(const BlogEntry& entry)
 {
-    return pageShell(entry.title, "<h1>" + escapeHtml(entry.title) +
+    return pageShell(entry.title, "<h1>" + htmlEscape(entry.title) +
                                       "</h1>\n<div class=\"entry\">" + entry.body +
                                       "</div>\n<p><a href=\"/blog\">我的日志</a></p>\n");
 }
@@ -33,7 +33,7 @@ std::string blogListPage(const std::vector<BlogEntry>& entries)
     body += "<ul>\n";
     for (const BlogEntry& entry : entries) {
         body += "<li><a href=\"/blog/entry?id=" + std::to_string(entry.id) + "\">" +
-                escapeHtml(entry.title) + "</a></li>\n";
+                htmlEscape(entry.title) + "</a></li>\n";
     }
     body += "</ul>\n<p><a href=\"/NewEntry.do\">写日志</a></p>\n";
     return pageShell("我的日志", body);

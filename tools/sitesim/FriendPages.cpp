@@ -1,6 +1,6 @@
 #include "FriendPages.h"
 
-#include "HtmlEscape.h"
+#include "generate/HtmlEscape.h"
 #include "PayloadWriter.h"
 #include "SitePages.h"
 
@@ -9,14 +9,14 @@ namespace {
 
 std::string avatarImage(const Friend& person)
 {
-    return "<img src=\"" + escapeHtml(person.head) + "\" width=\"50\" height=\"50\" alt=\"" +
-           escapeHtml(person.name) + "\">";
+    return "<img src=\"" + htmlEscape(person.head) + "\" width=\"50\" height=\"50\" alt=\"" +
+           htmlEscape(person.name) + "\">";
 }
 
 std::string friendItem(const Friend& person)
 {
-    return "<li><a href=\"/profile.do?id=" + escapeHtml(person.id) + "\">" + avatarImage(person) +
-           " " + escapeHtml(person.name) + "</a></li>\n";
+    return "<li><a href=\"/profile.do?id=" + htmlEscape(person.id) + "\">" + avatarImage(person) +
+           " " + htmlEscape(person.name) + "</a></li>\n";
 }
 
 } // namespace
@@ -35,10 +35,10 @@ std::string friendListPage(const std::vector<Friend>& friends)
 
 std::string profilePage(const Friend& person)
 {
-    std::string body = "<h1>" + escapeHtml(person.name) + "</h1>\n<p>" + avatarImage(person) +
-                       "</p>\n<p>ID: " + escapeHtml(person.id) + "</p>\n";
+    std::string body = "<h1>" + htmlEscape(person.name) + "</h1>\n<p>" + avatarImage(person) +
+                       "</p>\n<p>ID: " + htmlEscape(person.id) + "</p>\n";
     if (!person.school.empty()) {
-        body += "<p>学校: " + escapeHtml(person.school) + "</p>\n";
+        body += "<p>学校: " + htmlEscape(person.school) + "</p>\n";
     }
     body += "<p><a href=\"/myfriendlistx.do\">好友列表</a></p>\n";
     return pageShell(person.name, body);

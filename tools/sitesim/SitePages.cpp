@@ -1,12 +1,12 @@
 #include "SitePages.h"
 
-#include "HtmlEscape.h"
+#include "generate/HtmlEscape.h"
 
 namespace sitesim {
 
 std::string pageShell(std::string_view title, std::string_view body)
 {
-    return "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"><title>" + escapeHtml(title) +
+    return "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"><title>" + htmlEscape(title) +
            "</title><style>body{font-family:sans-serif;margin:2em}"
            ".error{color:#b00}ul.friends li{list-style:none;margin:4px 0}"
            "img{vertical-align:middle}</style></head>\n<body>" +
@@ -17,11 +17,11 @@ std::string loginPage(const LoginPageOptions& options)
 {
     std::string body = "<h1>登录</h1>\n";
     if (!options.error.empty()) {
-        body += "<p class=\"error\" id=\"error\">" + escapeHtml(options.error) + "</p>\n";
+        body += "<p class=\"error\" id=\"error\">" + htmlEscape(options.error) + "</p>\n";
     }
     body += "<form method=\"post\" action=\"/GLogin.do\">\n"
             "<p><label>帐号 <input type=\"text\" name=\"email\" id=\"email\" value=\"" +
-            escapeHtml(options.enteredEmail) +
+            htmlEscape(options.enteredEmail) +
             "\"></label></p>\n"
             "<p><label>密码 <input type=\"password\" name=\"password\" id=\"password\">"
             "</label></p>\n"
@@ -40,7 +40,7 @@ std::string noticePage()
 
 std::string homePage(const Account& account, std::size_t friendCount)
 {
-    const std::string name = escapeHtml(account.name);
+    const std::string name = htmlEscape(account.name);
     return pageShell(account.name,
                      "<h1>" + name +
                          "</h1>\n<ul>\n<li><a href=\"/myfriendlistx.do\">好友列表</a> (" +
@@ -53,7 +53,7 @@ std::string homePage(const Account& account, std::size_t friendCount)
 std::string statusPage(int status, std::string_view message)
 {
     const std::string code = std::to_string(status);
-    return pageShell(code, "<h1>" + code + "</h1>\n<p>" + escapeHtml(message) +
+    return pageShell(code, "<h1>" + code + "</h1>\n<p>" + htmlEscape(message) +
                                "</p>\n<p><a href=\"/GLogin.do\">登录</a></p>\n");
 }
 
