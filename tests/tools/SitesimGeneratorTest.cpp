@@ -1,6 +1,7 @@
 #include "AddressRules.h"
 #include "FriendGenerator.h"
-#include "Utf8.h"
+
+#include "friends/Utf8.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -35,8 +36,12 @@ bool fitsGb2312(const std::string& text)
 
 bool hasSupplementary(const std::string& text)
 {
-    const auto cps = sitesim::decodeUtf8(text);
-    return std::any_of(cps.begin(), cps.end(), [](char32_t cp) { return cp > 0xFFFF; });
+    for (std::size_t pos = 0; pos < text.size();) {
+        if (nextCodePoint(text, pos) > 0xFFFF) {
+            return true;
+        }
+    }
+    return false;
 }
 
 bool hasAsciiLetter(const std::string& text)

@@ -1,7 +1,7 @@
 #include "AvatarSvg.h"
 
-#include "HtmlEscape.h"
-#include "Utf8.h"
+#include "friends/Utf8.h"
+#include "generate/HtmlEscape.h"
 
 #include <cmath>
 #include <cstdint>
@@ -41,11 +41,18 @@ std::string hueToHex(double hue)
 
 std::string initialOf(std::string_view name)
 {
-    const auto codePoints = decodeUtf8(name);
-    if (codePoints.empty() || codePoints.front() <= 0x20 || codePoints.front() == 0x7F) {
+    if (name.empty()) {
         return "?";
     }
-    return escapeHtml(encodeUtf8(codePoints.front()));
+    std::size_t pos = 0;
+    const char32_t first = nextCodePoint(name, pos);
+    if (first <= 0x20 || first == 0x7F) {
+        return "?";
+    }
+    // Re-encoded rather than cut from the name, so a malformed lead byte shows as U+FFFD.
+    std::string initial;
+    appendUtf8(initial, first);
+    return htmlEscape(initial);
 }
 
 } // namespace

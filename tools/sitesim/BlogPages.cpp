@@ -1,7 +1,8 @@
 #include "BlogPages.h"
 
-#include "generate/HtmlEscape.h"
 #include "SitePages.h"
+
+#include "generate/HtmlEscape.h"
 
 namespace sitesim {
 

@@ -1,8 +1,9 @@
 #include "FriendPages.h"
 
-#include "generate/HtmlEscape.h"
 #include "PayloadWriter.h"
 #include "SitePages.h"
+
+#include "generate/HtmlEscape.h"
 
 namespace sitesim {
 namespace {

@@ -1,7 +1,8 @@
 #include "PayloadWriter.h"
 
 #include "AddressRules.h"
-#include "Utf8.h"
+
+#include "friends/Utf8.h"
 
 #include <cstdio>
 
@@ -59,7 +60,8 @@ std::string escapeTextValue(std::string_view utf8)
 {
     std::string out;
     out.reserve(utf8.size() * 2);
-    for (const char32_t cp : decodeUtf8(utf8)) {
+    for (std::size_t pos = 0; pos < utf8.size();) {
+        const char32_t cp = nextCodePoint(utf8, pos);
         if (staysLiteral(cp)) {
             out += static_cast<char>(cp);
         } else {
