@@ -143,6 +143,19 @@ TEST_F(EndToEndTest, FriendTableWithHostileNames)
               "0");
 }
 
+// Refused submissions each bring the login page back and count; a successful one does not
+// reset the count. A login page holding a frame still completes once per load here.
+TEST_F(EndToEndTest, RefusedLoginsAreCountedAndTheTaskGoesOn)
+{
+    startSite({"--friends", "10", "--login-fails", "2", "--frames"});
+    form->TextName->setText("一");
+    form->CmdAddLogin->click();
+    ASSERT_TRUE(waitForMessage(kDone));
+    EXPECT_EQ(form->flags().nLoginTries, 3);
+    EXPECT_EQ(loads.filter("GLogin.do").size(), 3);
+    expectIdle();
+}
+
 TEST_F(EndToEndTest, WrongPasswordGivesUpAtTheTenthLoginPage)
 {
     startSite({"--friends", "5"});
