@@ -1,21 +1,11 @@
 #include "friends/GetUserName.h"
 
+#include "friends/HexDigit.h"
 #include "friends/Utf8.h"
 
 #include <optional>
 
 namespace {
-
-int hexValue(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
 
 // The code unit of a "\uXXXX" escape starting at pos, if one stands there.
 std::optional<char16_t> unitEscapeAt(std::string_view text, std::size_t pos)
@@ -24,7 +14,7 @@ std::optional<char16_t> unitEscapeAt(std::string_view text, std::size_t pos)
         return std::nullopt;
     char16_t unit = 0;
     for (std::size_t k = 2; k < 6; ++k) {
-        const int digit = hexValue(text[pos + k]);
+        const int digit = hexDigitValue(text[pos + k]);
         if (digit < 0)
             return std::nullopt;
         unit = static_cast<char16_t>((unit << 4) | digit);
