@@ -7,7 +7,8 @@ MessageBoxes::Answer QtMessageBoxes::show(const QString& prompt, const QString& 
                                           Buttons buttons, Icon icon)
 {
     QMessageBox box(m_parent);
-    box.setText(prompt);
+    // Prompts join their lines with CR LF; the box breaks lines at LF alone.
+    box.setText(QString(prompt).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     box.setWindowTitle(title.isEmpty() ? QApplication::applicationDisplayName() : title);
     box.setIcon(icon == Icon::Question      ? QMessageBox::Question
                 : icon == Icon::Information ? QMessageBox::Information
