@@ -503,10 +503,12 @@ TEST_F(WebEngineBrowserTest, APageThatDoesNotAnswerFailsTheOperationInTime)
         clock.start();
         EXPECT_FALSE(operation());
         EXPECT_GE(clock.elapsed(), timeoutMs - 20);
-        EXPECT_LT(clock.elapsed(), 1000);
+        EXPECT_LT(clock.elapsed(), 2000);
     }
 
-    // Once the page is free again, answers arrive as before; the late ones are dropped.
+    // Once the page is free again, answers arrive as before; the late ones are dropped. The
+    // usual bound again: a busy machine may take longer than the short one for a round trip.
+    browser->setScriptTimeout(WebEngineBrowser::DefaultScriptTimeoutMs);
     EXPECT_TRUE(waitUntil([&] { return browser->Length().has_value(); }, kLoadWaitMs));
     EXPECT_EQ(browser->Length(), 8);
 }
