@@ -170,6 +170,30 @@ TEST_F(TaskFlowTest, FriendTableHandsOverTheButtonBeforeTheBlogPageLoads)
     expectIdle();
 }
 
+// Between the friend table's hand-over and the blog page's load the caption already reads
+// start: a click there asks for confirmation and starts a new task.
+TEST_F(TaskFlowTest, ClickWhileHandingOverStartsANewTask)
+{
+    form->Option1->setChecked(true);
+    browser->autoComplete = false;
+    form->CmdAddLogin->click();
+    for (int load = 0; load < 3; ++load) // login page, member's home, friend list
+        browser->completeLoad();
+    ASSERT_TRUE(waitUntil([this] { return form->flags().bGenerated; }));
+    ASSERT_EQ(browser->navigations.last(), kNewEntry);
+    EXPECT_EQ(form->CmdAddLogin->text(), "开始任务");
+    EXPECT_TRUE(form->flags().bBusy);
+
+    boxes.shown.clear();
+    form->CmdAddLogin->click();
+    ASSERT_EQ(boxes.shown.size(), 1);
+    EXPECT_EQ(boxes.shown[0].prompt, TaskController::confirmPrompt());
+    EXPECT_EQ(browser->navigations.last(), kLogin);
+    EXPECT_EQ(form->CmdAddLogin->text(), "终止任务");
+    EXPECT_FALSE(form->flags().bGenerated);
+    EXPECT_EQ(form->flags().nLoginTries, 0);
+}
+
 TEST_F(TaskFlowTest, TenthLoginPageLoadGivesUp)
 {
     form->TxtPassWord->setText("wrong");
