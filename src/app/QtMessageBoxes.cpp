@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 
 MessageBoxes::Answer QtMessageBoxes::show(const QString& prompt, const QString& title,
                                           Buttons buttons, Icon icon)
@@ -13,12 +14,14 @@ MessageBoxes::Answer QtMessageBoxes::show(const QString& prompt, const QString& 
     box.setIcon(icon == Icon::Question      ? QMessageBox::Question
                 : icon == Icon::Information ? QMessageBox::Information
                                             : QMessageBox::NoIcon);
+    // The prompts speak of the buttons by their Chinese names ("点击[确定]开始").
+    box.setStandardButtons(buttons == Buttons::OkCancel ? QMessageBox::Ok | QMessageBox::Cancel
+                                                        : QMessageBox::Ok);
+    box.button(QMessageBox::Ok)->setText(QStringLiteral("确定"));
+    box.setDefaultButton(QMessageBox::Ok);
     if (buttons == Buttons::OkCancel) {
-        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
-        box.setDefaultButton(QMessageBox::Ok);
+        box.button(QMessageBox::Cancel)->setText(QStringLiteral("取消"));
         box.setEscapeButton(QMessageBox::Cancel);
-    } else {
-        box.setStandardButtons(QMessageBox::Ok);
     }
     switch (box.exec()) {
     case QMessageBox::Ok:
