@@ -1,6 +1,7 @@
 #include "generate/PageGenerator.h"
 
 #include "PageLines.h"
+#include "PageWriterTest.h"
 
 #include <gtest/gtest.h>
 
@@ -27,7 +28,7 @@ std::string linkLine(int k)
            kNameLabelGbk + "F" + std::to_string(k) + "'/></a>";
 }
 
-class FriendTableWriterTest : public testing::Test
+class FriendTableWriterTest : public PageWriterTest
 {
 protected:
     FriendTableWriterTest()
@@ -36,20 +37,6 @@ protected:
         settings_.mainHost = "h.test";
         settings_.fontPath = "/no/font/needed/for/tables";
     }
-
-    GenerationResult generate(const std::string& payload)
-    {
-        GenerationResult result = generatePage(payload, settings_);
-        EXPECT_EQ(result.status, GenerationResult::Status::Written) << result.message;
-        return result;
-    }
-
-    std::vector<std::string> lines(const std::string& payload)
-    {
-        return splitLines(generate(payload).pageBytes);
-    }
-
-    GenerationSettings settings_;
 };
 
 TEST_F(FriendTableWriterTest, TwentyFiveFriendsTenToARowGiveThisWholeFile)

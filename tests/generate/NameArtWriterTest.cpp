@@ -2,6 +2,7 @@
 #include "generate/PageGenerator.h"
 
 #include "PageLines.h"
+#include "PageWriterTest.h"
 #include "SyntheticFont.h"
 #include "TemporaryFolder.h"
 
@@ -65,7 +66,7 @@ const std::vector<PayloadFriend> kThreeFriends = {
     {"3", "Cat", R"(http:\/\/i.test\/3.jpg)"},
 };
 
-class NameArtWriterTest : public testing::Test
+class NameArtWriterTest : public PageWriterTest
 {
 protected:
     NameArtWriterTest()
@@ -83,18 +84,6 @@ protected:
         folder_.write("HZK16", font.bytes());
     }
 
-    GenerationResult generate(const std::string& payload)
-    {
-        GenerationResult result = generatePage(payload, settings_);
-        EXPECT_EQ(result.status, GenerationResult::Status::Written) << result.message;
-        return result;
-    }
-
-    std::vector<std::string> lines(const std::string& payload)
-    {
-        return splitLines(generate(payload).pageBytes);
-    }
-
     // The ids of the friends linked from the drawn cells, in page order.
     std::vector<std::string> linkedIds(const std::string& payload)
     {
@@ -109,7 +98,6 @@ protected:
     }
 
     TemporaryFolder folder_;
-    GenerationSettings settings_;
 };
 
 TEST_F(NameArtWriterTest, OneCharacterGivesThisWholeFile)
