@@ -32,25 +32,6 @@ std::string_view between(const char* start, const char* end)
 
 } // namespace
 
-std::vector<std::string_view> cutOutsideStrings(std::string_view text, char delimiter)
-{
-    std::vector<std::string_view> pieces;
-    const char* const end = text.data() + text.size();
-    const char* start = text.data();
-    for (const char* p = start; p < end;) {
-        if (*p == delimiter) {
-            pieces.push_back(between(start, p));
-            start = ++p;
-        } else if (*p == '"') {
-            p = pastString(p + 1, end);
-        } else {
-            ++p;
-        }
-    }
-    pieces.push_back(between(start, end));
-    return pieces;
-}
-
 void forEachPiece(std::string_view text, const PieceVisitor& visit)
 {
     std::vector<std::string_view> aFields;

@@ -9,12 +9,8 @@
 // string belongs to the string, and inside a string a backslash escapes the next character,
 // so \" does not end it. Text outside any string starts outside one again after every cut.
 
-// text cut at every delimiter that stands outside a string; n delimiters give n + 1 pieces.
-std::vector<std::string_view> cutOutsideStrings(std::string_view text, char delimiter);
-
 // The pieces of text, cut at every "{" outside a string, each handed to visit cut into its
-// fields at every "," outside a string, in order: the same as cutting the text at "{" and each
-// piece at ",", done in one walk over the text.
+// fields at every "," outside a string, in order: one walk over the text.
 using PieceVisitor = std::function<void(const std::vector<std::string_view>& aFields)>;
 void forEachPiece(std::string_view text, const PieceVisitor& visit);
 
